@@ -1,0 +1,3 @@
+#include "clock/settings_window.h"
+
+SettingsWindow::SettingsWindow() {}
