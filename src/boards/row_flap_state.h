@@ -7,7 +7,8 @@
 struct RowFlapState {
   double typeCursor = 0;         // which of the sixteen type sources the row copies
   double destinationCursor = 0;  // which of the sixteen destination sources
-  std::array<double, 10> blinkPhase{};  // Picture8 upper, lower, Picture9 upper, ... Picture12 lower
+  std::array<double, 10>
+      blinkPhase{};  // Picture8 upper, lower, Picture9 upper, ... Picture12 lower
   double hourRoll = 0;
   double minuteRoll = 0;
   double firstCellRoll = 0;

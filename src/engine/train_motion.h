@@ -11,4 +11,6 @@ struct TrainMotion {
 };
 
 // The element of Picture1 that shows train k: trains 0-3 use 3-6, trains 4-31 use 11-38.
-constexpr int trainPictureElement(int k) { return k < 4 ? k + 3 : k + 7; }
+constexpr int trainPictureElement(int k) {
+  return k < 4 ? k + 3 : k + 7;
+}

@@ -15,12 +15,12 @@ class Tovarek2;
 class StartupWindow {
  public:
   WindowState state = WindowState::Unloaded;
-  std::filesystem::path drive;        // Drive1: the volume the folder list is on
-  std::filesystem::path folder;       // Dir1: the folder whose files are listed
-  std::vector<std::string> files;     // 選択: bare names matching *.CSV, any case, sorted
-  std::string chosen;                 // the file list's current item, a bare name
-  std::uint64_t revision = 0;         // moves whenever a list or the choice changes
-  std::string error;                  // why the station folder could not be listed, if so
+  std::filesystem::path drive;     // Drive1: the volume the folder list is on
+  std::filesystem::path folder;    // Dir1: the folder whose files are listed
+  std::vector<std::string> files;  // 選択: bare names matching *.CSV, any case, sorted
+  std::string chosen;              // the file list's current item, a bare name
+  std::uint64_t revision = 0;      // moves whenever a list or the choice changes
+  std::string error;               // why the station folder could not be listed, if so
 
   // Loads the window (design settings, lists on the station folder) and shows it.
   void Form_Load(const ProgramFolder& programFolder);

@@ -33,13 +33,21 @@ inline constexpr int kHeaderValues = 6;
 inline constexpr int kTrainValues = 28;
 inline constexpr int kTrailerStart = kHeaderValues + kTrainCount * kTrainValues;  // 902
 // Train k's field f (1..28, in file order: 1 spare1 ... 28 doorsOpen).
-constexpr int trainValue(int k, int field) { return kHeaderValues + k * kTrainValues + field; }
+constexpr int trainValue(int k, int field) {
+  return kHeaderValues + k * kTrainValues + field;
+}
 // Trailer item i (1..56).
-constexpr int trailerValue(int item) { return kTrailerStart + item; }
+constexpr int trailerValue(int item) {
+  return kTrailerStart + item;
+}
 // Period p's item (1 hours, 2 minutes, 3 seconds, 4 periodPicture, 5 periodSound).
-constexpr int periodValue(int p, int item) { return trailerValue(2 + 5 * p + item - 1); }
+constexpr int periodValue(int p, int item) {
+  return trailerValue(2 + 5 * p + item - 1);
+}
 // Overlay o's item (1 overlaySpare, 2 overlayPicture, 3 left, 4 top, 5 width, 6 height).
-constexpr int overlayValue(int o, int item) { return trailerValue(21 + 6 * o + item - 1); }
+constexpr int overlayValue(int o, int item) {
+  return trailerValue(21 + 6 * o + item - 1);
+}
 inline constexpr int kFrontPicture = kTrailerStart + 18;
 }  // namespace station_values
 

@@ -21,7 +21,7 @@ struct TrainEntry {
   std::string rowText;
   std::string rowPictureName;
   std::string destination;
-  std::string arrivalSound;       // names, as read; the voices live in Tovarek2
+  std::string arrivalSound;  // names, as read; the voices live in Tovarek2
   std::string preDepartureSound;
   std::string approachSound;
   int approachOffset = 0;  // seconds from T1, signed 16-bit
@@ -76,7 +76,9 @@ struct StationRecord {
 };
 
 // Train k belongs to board k div 8; the eight trains of a board form a ring in file order.
-constexpr int boardOf(int k) { return k / kTrainsPerBoard; }
+constexpr int boardOf(int k) {
+  return k / kTrainsPerBoard;
+}
 // Ring successor n of train k: n places on along its board's ring (train 31 -> 24 for n 1).
 constexpr int ringSuccessor(int k, int n) {
   return boardOf(k) * kTrainsPerBoard + (k % kTrainsPerBoard + n) % kTrainsPerBoard;

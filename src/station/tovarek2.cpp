@@ -11,12 +11,14 @@ Tovarek2::Tovarek2(Clock& c, SoundOutput& s, WindowSystem& w, ProgramFolder fold
 
 LocalTime Tovarek2::stationTime() const {
   const LocalTime t = clock.localTime();
-  const std::int64_t ms = (static_cast<std::int64_t>(t.secondOfDay()) + clockOffsetSeconds) * 1000 +
-                          t.millisecond;
+  const std::int64_t ms =
+      (static_cast<std::int64_t>(t.secondOfDay()) + clockOffsetSeconds) * 1000 + t.millisecond;
   return localTimeFromMs(ms);
 }
 
-double Tovarek2::currentSecond() const { return stationTime().secondOfDay(); }
+double Tovarek2::currentSecond() const {
+  return stationTime().secondOfDay();
+}
 
 void Tovarek2::endProgram(int status) {
   if (ended) return;

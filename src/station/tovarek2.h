@@ -98,19 +98,19 @@ class Tovarek2 {
   int exitStatus = 0;
 
   // ---- Main window elements (twips, relative to their container) ------------------------
-  std::array<TextElement, 128> Text1;  // board cells, colons, "行", spare cells
-  std::array<TextElement, 4> Text2;    // board titles
-  std::array<TextElement, 16> Text3;   // destinations of boards 0, 1 and their spares
-  std::array<TextElement, 32> Text4;   // small cells; 0-7 get board 0's destinations
-  std::array<TextElement, 16> Text5;   // destinations of boards 2, 3 and their spares
-  std::array<PictureElement, 41> Picture1;  // 0 track picture, 1 front, 2 period, trains, overlays
-  std::array<PictureElement, 4> Picture2;   // bell panels
-  PictureElement Picture3;                  // the lower panel
-  std::array<PictureElement, 4> Picture4;   // board panels
-  std::array<PictureElement, 16> Picture5;  // type cells of boards 0, 1 and spares
-  std::array<PictureElement, 16> Picture7;  // type cells of boards 2, 3 and spares
-  std::array<PictureElement, 32> Picture8;  // cover strips over the type cells
-  std::array<PictureElement, 32> Picture9;  // over the first cells
+  std::array<TextElement, 128> Text1;        // board cells, colons, "行", spare cells
+  std::array<TextElement, 4> Text2;          // board titles
+  std::array<TextElement, 16> Text3;         // destinations of boards 0, 1 and their spares
+  std::array<TextElement, 32> Text4;         // small cells; 0-7 get board 0's destinations
+  std::array<TextElement, 16> Text5;         // destinations of boards 2, 3 and their spares
+  std::array<PictureElement, 41> Picture1;   // 0 track picture, 1 front, 2 period, trains, overlays
+  std::array<PictureElement, 4> Picture2;    // bell panels
+  PictureElement Picture3;                   // the lower panel
+  std::array<PictureElement, 4> Picture4;    // board panels
+  std::array<PictureElement, 16> Picture5;   // type cells of boards 0, 1 and spares
+  std::array<PictureElement, 16> Picture7;   // type cells of boards 2, 3 and spares
+  std::array<PictureElement, 32> Picture8;   // cover strips over the type cells
+  std::array<PictureElement, 32> Picture9;   // over the first cells
   std::array<PictureElement, 32> Picture10;  // over the hour cells
   std::array<PictureElement, 32> Picture11;  // over the minute cells
   std::array<PictureElement, 32> Picture12;  // over the destination cells
@@ -159,7 +159,7 @@ class Tovarek2 {
   void PlaceRow(int b, int r, int k);
   void FillBoard(int b, int j);
   void AnimateRow(int b, int r);
-  void WriteBoardTexts();  // step 8 of the load: titles, rows and spare cells
+  void WriteBoardTexts();                      // step 8 of the load: titles, rows and spare cells
   void SetBoardsForTime(double minuteOfLoad);  // step 10 of the start
   void ComposeTrackPicture();
   // One pass of the main loop after its pacing: one `now`, motion, board triggers,

@@ -1,9 +1,10 @@
 #include "support/fixtures.h"
 
+#include <unistd.h>
+
 #include <atomic>
 #include <fstream>
 #include <random>
-#include <unistd.h>
 
 VoiceId RecordingSound::createVoice(std::shared_ptr<const SampleData> s) {
   voices.push_back({std::move(s)});
@@ -30,8 +31,12 @@ void RecordingSound::rewind(VoiceId v) {
   calls.push_back({v, "rewind"});
   voices.at(v).position = 0;
 }
-bool RecordingSound::isPlaying(VoiceId v) const { return voices.at(v).playing; }
-std::size_t RecordingSound::position(VoiceId v) const { return voices.at(v).position; }
+bool RecordingSound::isPlaying(VoiceId v) const {
+  return voices.at(v).playing;
+}
+std::size_t RecordingSound::position(VoiceId v) const {
+  return voices.at(v).position;
+}
 void RecordingSound::finish(VoiceId v) {
   voices.at(v).playing = false;
   voices.at(v).position = 0;
