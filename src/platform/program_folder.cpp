@@ -38,7 +38,6 @@ std::string ProgramFolder::relativePath(std::string_view folder, std::string_vie
     }
     start = end + 1;
   }
-  if (folder.empty() && depth < 1 && !n.empty()) escapes = escapes || false;
   if (escapes)
     throw LoadError("the name \"" + std::string(name) + "\" (" + std::string(what) +
                     ") leads outside the program folder");
