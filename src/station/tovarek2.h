@@ -75,6 +75,7 @@ class Tovarek2 {
   double loadSecond = 0;
   double loadMinute = 0;
   std::string loadedStation;  // the bare name of the station file now running
+  std::uint64_t loads = 0;    // stations loaded successfully since the program started
 
   // Voices of the station now running, and the decoded pictures it can show.
   std::array<TrainVoices, kTrainCount> trainVoices;
@@ -92,6 +93,7 @@ class Tovarek2 {
   // ---- Windows -------------------------------------------------------------------------
   WindowState mainWindowState = WindowState::Unloaded;
   std::string title;  // the main window's title
+  std::uint64_t titleRevision = 0;
   StartupWindow startupWindow;
   SettingsWindow settingsWindow;
   bool ended = false;  // the program has been told to end
@@ -132,10 +134,11 @@ class Tovarek2 {
   double currentSecond() const;
 
   // ---- Load and start (station/) ---------------------------------------------------------
-  // Loads the start-up window's chosen station and starts it (steps 1 to 12; the runners
-  // then run the passes). Returns false when the load failed: the running station, if
-  // any, is untouched, the error has gone to the window system, and for a first load the
-  // program has been told to end with status 1.
+  // Loads the start-up window's chosen station and starts it: trains placed, boards set
+  // for the load's minute, title, window shown; the runners then run the passes. Returns
+  // false when the load failed: the running station, if any, is untouched, the error has
+  // gone to the window system, and for a first load the program has been told to end
+  // with status 1.
   bool Form_Load();
   // The chosen name is loaded; returns the error message instead of reporting it.
   std::optional<std::string> loadStation(const std::string& name);
