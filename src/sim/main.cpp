@@ -7,13 +7,14 @@
 #include <string>
 
 #include "sim/simulator.h"
+#include "station/station_check.h"
 
 namespace {
 
 int usage(const std::string& why) {
   std::cerr << "tovarek2-sim: " << why
             << "\nusage: tovarek2-sim --data DIR --start HH:MM:SS[.mmm] [--station NAME] "
-               "[--wav FILE] < script\n";
+               "[--wav FILE] < script\n       tovarek2-sim --data DIR --check NAME\n";
   return 2;
 }
 
@@ -32,17 +33,27 @@ bool writeWave(const std::string& file, const std::vector<std::int16_t>& samples
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::optional<std::string> data, start, station, wav;
+  std::optional<std::string> data, start, station, wav, check;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     std::optional<std::string>* target = arg == "--data"      ? &data
                                          : arg == "--start"   ? &start
                                          : arg == "--station" ? &station
                                          : arg == "--wav"     ? &wav
+                                         : arg == "--check"   ? &check
                                                               : nullptr;
     if (!target) return usage("unknown option " + arg);
     if (i + 1 >= argc) return usage(arg + " needs a value");
     *target = argv[++i];
+  }
+  if (check) {
+    // Reads everything the station names, plays nothing, reports every finding.
+    const ProgramFolder folder(ProgramFolder::locate(data, argv[0]));
+    const auto findings = CheckStation(folder, *check);
+    for (const StationFinding& f : findings) std::cout << f.line() << "\n";
+    const bool loads = StationWouldLoad(findings);
+    std::cout << *check << (loads ? ": the station loads" : ": the station does not load") << "\n";
+    return loads ? 0 : 1;
   }
   if (!start) return usage("--start is required");
   const auto startMs = ParseTimeOfDay(*start);
