@@ -1,0 +1,37 @@
+#include "station/tovarek2.h"
+
+namespace {
+
+void stopAndRewind(SoundOutput& sound, VoiceId voice) {
+  if (voice == kNoVoice) return;
+  sound.stop(voice);
+  sound.rewind(voice);
+}
+
+}  // namespace
+
+// The station clock is moved to a time of day given to the second; from then on it runs
+// that many whole seconds away from the computer's clock. The station is then set up for
+// the new time as a load sets it up, from what is already loaded: no file is read.
+void Tovarek2::setStationTime(int hour, int minute, int second) {
+  const int wanted = hour * 3600 + minute * 60 + second;
+  clockOffsetSeconds = wanted - clock.localTime().secondOfDay();
+  if (!stationRunning()) return;
+
+  const LocalTime t = stationTime();
+  loadSecond = t.secondOfDay();
+  loadMinute = t.hour * 3600 + t.minute * 60;
+
+  // A board that was rolling and the ambient sound of the old hour fall silent; the next
+  // pass starts the ambient sound of the new hour's period.
+  stopAndRewind(sound, boardSound);
+  for (VoiceId v : periodVoices) stopAndRewind(sound, v);
+
+  for (auto* strips : {&Picture8, &Picture9, &Picture10, &Picture11, &Picture12}) {
+    for (PictureElement& strip : *strips) strip.setVisible(false);
+  }
+  WriteBoardTexts();
+  for (int k = 0; k < kTrainCount; ++k) setClosedPicture(k);
+  PlaceTrains();
+  SetBoardsForTime(loadMinute);
+}
