@@ -1,25 +1,8 @@
 #include "clock/settings_window.h"
 
-#include <optional>
 #include <string>
 
 #include "station/tovarek2.h"
-
-namespace {
-
-// A box holding a whole number written in ASCII digits only, at most `highest`.
-std::optional<int> wholeNumber(const std::string& text, int highest) {
-  if (text.empty()) return std::nullopt;
-  int value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-    if (value > highest) return std::nullopt;
-  }
-  return value;
-}
-
-}  // namespace
 
 SettingsWindow::SettingsWindow() {
   reset();
@@ -57,17 +40,6 @@ void SettingsWindow::デジタル時計_Click(Tovarek2& main) {
 void SettingsWindow::設定完了_Click(Tovarek2& main) {
   if (!isOpen()) return;
   main.setWindowState(WindowId::設定, WindowState::Hidden);
-}
-
-// Hour, minute and second boxes that do not all hold a time of day change nothing and
-// say nothing.
-void SettingsWindow::Command1_Click(Tovarek2& main) {
-  if (!isOpen()) return;
-  const auto hour = wholeNumber(Text1[0].text, 23);
-  const auto minute = wholeNumber(Text1[1].text, 59);
-  const auto second = wholeNumber(Text1[2].text, 59);
-  if (!hour || !minute || !second) return;
-  main.setStationTime(*hour, *minute, *second);
 }
 
 void SettingsWindow::closeBox(Tovarek2& main) {

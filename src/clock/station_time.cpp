@@ -1,6 +1,24 @@
+// The settings window's "時間" button and the station clock it moves, with the set-up of
+// the station for the new time.
+#include <optional>
+#include <string>
+
+#include "clock/settings_window.h"
 #include "station/tovarek2.h"
 
 namespace {
+
+// A box holding a whole number written in ASCII digits only, at most `highest`.
+std::optional<int> wholeNumber(const std::string& text, int highest) {
+  if (text.empty()) return std::nullopt;
+  int value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+    if (value > highest) return std::nullopt;
+  }
+  return value;
+}
 
 void stopAndRewind(SoundOutput& sound, VoiceId voice) {
   if (voice == kNoVoice) return;
@@ -34,4 +52,15 @@ void Tovarek2::setStationTime(int hour, int minute, int second) {
   for (int k = 0; k < kTrainCount; ++k) setClosedPicture(k);
   PlaceTrains();
   SetBoardsForTime(loadMinute);
+}
+
+// Hour, minute and second boxes that do not all hold a time of day change nothing and
+// say nothing.
+void SettingsWindow::Command1_Click(Tovarek2& main) {
+  if (!isOpen()) return;
+  const auto hour = wholeNumber(Text1[0].text, 23);
+  const auto minute = wholeNumber(Text1[1].text, 59);
+  const auto second = wholeNumber(Text1[2].text, 59);
+  if (!hour || !minute || !second) return;
+  main.setStationTime(*hour, *minute, *second);
 }
