@@ -136,6 +136,26 @@ TEST(BellButtons, AStartAfterAStopRingsFromTheBeginning) {
   EXPECT_TRUE(s.sound.isPlaying(v.bellSound));
 }
 
+TEST(BellButtons, ASilentBellIsStillRewoundAndAnEndedOneRingsAgain) {
+  RunningStation s;
+  s.station().record.trains[kTrain].departureTime = kDeparture;
+  const TrainVoices& v = s.station().trainVoices[kTrain];
+  setClockBefore(s, 50);
+  s.station().Command4_Click();  // nothing rang yet
+  EXPECT_EQ(s.takeCalls(),
+            (std::vector<std::string>{s.call("stop", v.bellSound), s.call("rewind", v.bellSound),
+                                      s.call("play0", v.bellStopSound)}));
+  EXPECT_TRUE(s.sound.isPlaying(v.bellStopSound));
+
+  s.station().Command3_Click();
+  s.sound.finish(v.bellSound);  // rang to its end by itself
+  s.clock.advanceMs(20'000);
+  s.takeCalls();
+  s.station().Command3_Click();
+  EXPECT_EQ(s.takeCalls(), (std::vector<std::string>{s.call("play0", v.bellSound)}));
+  EXPECT_TRUE(s.sound.isPlaying(v.bellSound));
+}
+
 TEST(BellButtons, ABellStartedAtTheDepartureSecondRingsOnPastAStopClick) {
   RunningStation s;
   s.station().record.trains[kTrain].departureTime = kDeparture;
