@@ -182,6 +182,9 @@ class Tovarek2 {
   PictureElement& coverStrip(int b, int r, int i);
 
   // ---- Clock, bells, menus (clock/) -----------------------------------------------------
+  // The digital clock panel, its digits, the bell panels and buttons and the menu bar at
+  // their design places; CreateElements calls it.
+  void createClockElements();
   void TMC_Timer();
   void Command1_Click();
   void Command2_Click();
