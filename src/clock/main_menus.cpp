@@ -7,7 +7,7 @@ void Tovarek2::IDMNew_Click() {
   if (settingsWindow.isOpen()) return;
   // Hidden, it comes back with the drive, folder and file it had; discarded by its close
   // box, it is made afresh on the station folder.
-  if (startupWindow.state == WindowState::Unloaded) startupWindow.Form_Load(programFolder);
+  if (startupWindow.state == WindowState::Unloaded) startupWindow.Form_Load(*this);
   setWindowState(WindowId::Miselu起動, WindowState::Shown);
 }
 
