@@ -175,8 +175,14 @@ class Tovarek2 {
   TextElement& firstCell(int b, int r);
   TextElement& destinationCell(int b, int r);
   PictureElement& typeCell(int b, int r);
+  TextElement& colonCell(int b, int r);
+  TextElement& rowLabelCell(int b, int r);  // the "行" after the destination
   // Strip i (0..9: Picture8 upper, lower, Picture9 upper, ... Picture12 lower) of a row.
   PictureElement& coverStrip(int b, int r, int i);
+
+  // The load's type pictures of the board rows and spare cells: Picture5(j) shows train j,
+  // Picture7(j) train 16 + j, from the bitmaps the load decoded.
+  void SetBoardPictures();
 
   // ---- Clock, bells, menus (clock/) -----------------------------------------------------
   void TMC_Timer();
