@@ -61,7 +61,13 @@ std::shared_ptr<const Surface> bellPicture() {
 
 // ---- Cell numbering of the four boards ------------------------------------------------
 
+// Rows 4 to 7 are the spare cells beside the boards, one per train 8b + 4 to 8b + 7.
 TextElement& Tovarek2::hourCell(int b, int r) {
+  if (r >= 4) {
+    const int i = r - 4;
+    const int spare[4] = {48 + 2 * i, 56 + 2 * i, 105 + 2 * i, 117 + 2 * i};
+    return Text1[spare[b]];
+  }
   switch (b) {
     case 0: return Text1[5 * r];
     case 1: return Text1[30 + 4 * r];
@@ -71,6 +77,11 @@ TextElement& Tovarek2::hourCell(int b, int r) {
 }
 
 TextElement& Tovarek2::minuteCell(int b, int r) {
+  if (r >= 4) {
+    const int i = r - 4;
+    const int spare[4] = {49 + 2 * i, 57 + 2 * i, 104 + 2 * i, 116 + 2 * i};
+    return Text1[spare[b]];
+  }
   switch (b) {
     case 0: return Text1[5 * r + 1];
     case 1: return Text1[31 + 4 * r];
@@ -80,6 +91,11 @@ TextElement& Tovarek2::minuteCell(int b, int r) {
 }
 
 TextElement& Tovarek2::firstCell(int b, int r) {
+  if (r >= 4) {
+    const int i = r - 4;
+    const int spare[4] = {4 + 5 * i, 28 + 4 * i, 112 + i, 124 + i};
+    return Text1[spare[b]];
+  }
   switch (b) {
     case 0: return Text1[5 * r + 2];
     case 1: return Text1[29 + 4 * r];
@@ -230,23 +246,9 @@ void Tovarek2::CreateElements() {
     const SpareColumns& x = b % 2 == 0 ? left : right;
     for (int i = 0; i < 4; ++i) {
       const int y = spareTop[b] + 120 * i;
-      TextElement* first = nullptr;
-      TextElement* hour = nullptr;
-      TextElement* minute = nullptr;
-      switch (b) {
-        case 0:
-          first = &Text1[4 + 5 * i], hour = &Text1[48 + 2 * i], minute = &Text1[49 + 2 * i];
-          break;
-        case 1:
-          first = &Text1[28 + 4 * i], hour = &Text1[56 + 2 * i], minute = &Text1[57 + 2 * i];
-          break;
-        case 2:
-          first = &Text1[112 + i], hour = &Text1[105 + 2 * i], minute = &Text1[104 + 2 * i];
-          break;
-        default:
-          first = &Text1[124 + i], hour = &Text1[117 + 2 * i], minute = &Text1[116 + 2 * i];
-          break;
-      }
+      TextElement* first = &firstCell(b, 4 + i);
+      TextElement* hour = &hourCell(b, 4 + i);
+      TextElement* minute = &minuteCell(b, 4 + i);
       PictureElement& type = typeCell(b, 4 + i);
       place(type, x.type, y, 975, 375);
       type.visible = true;

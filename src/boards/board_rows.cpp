@@ -69,34 +69,10 @@ void Tovarek2::WriteBoardTexts() {
     const int b = boardOf(k);
     const int j = k % kTrainsPerBoard;
     // Places 0 to 3 land in the board's rows, 4 to 7 in the spare cells beside the boards.
-    TextElement* hour = nullptr;
-    TextElement* minute = nullptr;
-    TextElement* first = nullptr;
-    if (j < 4) {
-      hour = &hourCell(b, j);
-      minute = &minuteCell(b, j);
-      first = &firstCell(b, j);
-    } else {
-      const int i = j - 4;
-      switch (b) {
-        case 0:
-          hour = &Text1[48 + 2 * i], minute = &Text1[49 + 2 * i], first = &Text1[4 + 5 * i];
-          break;
-        case 1:
-          hour = &Text1[56 + 2 * i], minute = &Text1[57 + 2 * i], first = &Text1[28 + 4 * i];
-          break;
-        case 2:
-          hour = &Text1[105 + 2 * i], minute = &Text1[104 + 2 * i], first = &Text1[112 + i];
-          break;
-        default:
-          hour = &Text1[117 + 2 * i], minute = &Text1[116 + 2 * i], first = &Text1[124 + i];
-          break;
-      }
-    }
-    hour->setText(formatWhole(t.departureTime.hours, 2));
-    minute->setText(formatWhole(t.departureTime.minutes, 2));
-    first->setText(t.rowText);
-    (b < 2 ? Text3 : Text5)[k % 16].setText(t.destination);
+    hourCell(b, j).setText(formatWhole(t.departureTime.hours, 2));
+    minuteCell(b, j).setText(formatWhole(t.departureTime.minutes, 2));
+    firstCell(b, j).setText(t.rowText);
+    destinationCell(b, j).setText(t.destination);
     if (k < 8) Text4[k].setText(t.destination);
   }
 }

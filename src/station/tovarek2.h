@@ -169,7 +169,9 @@ class Tovarek2 {
   bool passesHeld() const { return settingsWindow.isOpen(); }
   bool stationRunning() const { return mainWindowState != WindowState::Unloaded; }
 
-  // Cell addressing of a board row (element numbers of the layout).
+  // Cell addressing of a board row (element numbers of the layout). Rows 4 to 7 of the
+  // hour, minute, first, destination and type cells are the spare cells of trains 8b + 4
+  // to 8b + 7 (not the colons, "行" or strips, which only the four rows have).
   TextElement& hourCell(int b, int r);
   TextElement& minuteCell(int b, int r);
   TextElement& firstCell(int b, int r);
