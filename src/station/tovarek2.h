@@ -172,14 +172,22 @@ class Tovarek2 {
   bool passesHeld() const { return settingsWindow.isOpen(); }
   bool stationRunning() const { return mainWindowState != WindowState::Unloaded; }
 
-  // Cell addressing of a board row (element numbers of the layout).
+  // Cell addressing of a board row (element numbers of the layout). Rows 4 to 7 of the
+  // hour, minute, first, destination and type cells are the spare cells of trains 8b + 4
+  // to 8b + 7 (not the colons, "行" or strips, which only the four rows have).
   TextElement& hourCell(int b, int r);
   TextElement& minuteCell(int b, int r);
   TextElement& firstCell(int b, int r);
   TextElement& destinationCell(int b, int r);
   PictureElement& typeCell(int b, int r);
+  TextElement& colonCell(int b, int r);
+  TextElement& rowLabelCell(int b, int r);  // the "行" after the destination
   // Strip i (0..9: Picture8 upper, lower, Picture9 upper, ... Picture12 lower) of a row.
   PictureElement& coverStrip(int b, int r, int i);
+
+  // The load's type pictures of the board rows and spare cells: Picture5(j) shows train j,
+  // Picture7(j) train 16 + j, from the bitmaps the load decoded.
+  void SetBoardPictures();
 
   // ---- Clock, bells, menus (clock/) -----------------------------------------------------
   // The digital clock panel, its digits, the bell panels and buttons and the menu bar at
