@@ -94,10 +94,7 @@ std::optional<std::string> Tovarek2::loadStation(const std::string& name) {
   for (const auto& [element, overlay] : trackSized)
     setSizedPicture(Picture1[element], kTrackWidth, kInsideHeight, staged.overlayPaths[overlay],
                     bitmaps);
-  for (int j = 0; j < 16; ++j) {
-    Picture5[j].setPicture(staged.rowPaths[j], trainBitmaps[j].row);
-    Picture7[j].setPicture(staged.rowPaths[16 + j], trainBitmaps[16 + j].row);
-  }
+  SetBoardPictures();
 
   WriteBoardTexts();
   PlaceTrains();

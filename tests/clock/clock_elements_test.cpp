@@ -7,7 +7,6 @@ namespace {
 TEST(ClockElements, PanelDigitsBellButtonsAndMenusStandAtTheirDesignPlaces) {
   TestWindow w;
   Tovarek2& m = *w.main;
-  m.createClockElements();
 
   EXPECT_EQ(m.Picture38.rect.left, 6120);
   EXPECT_EQ(m.Picture38.rect.top, 5160);
