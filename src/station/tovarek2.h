@@ -144,8 +144,12 @@ class Tovarek2 {
   std::optional<std::string> loadStation(const std::string& name);
 
   // ---- Timetable engine (engine/) --------------------------------------------------------
+  // Train k's element shows its closed (open) bitmap; without that bitmap it keeps what it
+  // shows. Asking for the bitmap it already shows costs nothing.
   void setClosedPicture(int k);
   void setOpenPicture(int k);
+  // The picture of a train at the platform: closed for doorsOpen 0, open for 1, else as is.
+  void setDoorPicture(int k);
   void HomeTrains();
   void MeasureSinceEntry();
   void PlaceRunningTrains(double s);
