@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   try {
-    const SampleData s = decodeWave(std::span<const std::uint8_t>(data, size), "fuzz.wav");
+    const auto s = decodeWave(std::span<const std::uint8_t>(data, size), "fuzz.wav");
     (void)s;
   } catch (const LoadError&) {
   }

@@ -70,12 +70,12 @@ class Checker {
   const Surface* picture(int n, std::string_view folderName, const std::string& name,
                          std::string_view suffix = "") {
     return file(n, folderName, name, suffix, ".bmp", [](const std::filesystem::path& p) {
-      return std::optional<Surface>(ReadBmpFile(p));
+      return std::optional<Surface>(loadBmp(p));
     });
   }
   void sound(int n, std::string_view folderName, const std::string& name) {
     file(n, folderName, name, "", ".wav", [](const std::filesystem::path& p) {
-      LoadWaveFile(p);
+      loadWave(p);
       return std::optional<Surface>();
     });
   }
@@ -141,7 +141,7 @@ std::vector<StationFinding> CheckStation(const ProgramFolder& folder, const std:
   for (int p = 0; p < 3; ++p) c.sound(periodValue(p, 5), sounds, r.periods[p].periodSound);
   c.file(0, "", std::string(ProgramFolder::kBoardSoundName), "", ".wav",
          [](const std::filesystem::path& p) {
-           LoadWaveFile(p);
+           loadWave(p);
            return std::optional<Surface>();
          });
   c.picture(station_values::kFrontPicture, "", r.frontPicture);

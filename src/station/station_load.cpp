@@ -29,7 +29,7 @@ class Stager {
     auto& data = s_.sounds[rel];
     if (!data) {
       try {
-        data = std::make_shared<const SampleData>(LoadWaveFile(folder_.resolve(rel)));
+        data = loadWave(folder_.resolve(rel));
       } catch (const LoadError& e) {
         s_.sounds.erase(rel);
         throw LoadError(std::string(e.what()) + " (" + what + ")");
@@ -45,7 +45,7 @@ class Stager {
     auto& bitmap = s_.bitmaps[rel];
     if (!bitmap) {
       try {
-        bitmap = std::make_shared<const Surface>(ReadBmpFile(folder_.resolve(rel)));
+        bitmap = std::make_shared<const Surface>(loadBmp(folder_.resolve(rel)));
       } catch (const LoadError& e) {
         s_.bitmaps.erase(rel);
         throw LoadError(std::string(e.what()) + " (" + what + ")");
