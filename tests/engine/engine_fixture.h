@@ -23,6 +23,8 @@ struct EngineWindow : TestWindow {
       main->trainBitmaps[k].open = tinyBitmap(0x200000 + static_cast<std::uint32_t>(k));
       // Every train far off in the night unless a test gives it a timeline.
       setTimes(k, 90000, 90100, 90200);
+      // As the load leaves it: every train shows its closed picture.
+      main->setClosedPicture(k);
     }
   }
 

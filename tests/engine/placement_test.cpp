@@ -206,9 +206,12 @@ TEST(Placement, StandingTrainsShowTheirDoors) {
     w.main->loadSecond = c.second;
     w.main->PlaceTrains();
     EXPECT_EQ(w.shown(k), bitmapOf(c.after));
-    if (c.after == Shows::Open) EXPECT_EQ(w.element(k).picturePath, w.train(k).openPicture);
-    if (c.after == Shows::Closed && c.before != Shows::Closed)
+    if (c.after == Shows::Open) {
+      EXPECT_EQ(w.element(k).picturePath, w.train(k).openPicture);
+    }
+    if (c.after == Shows::Closed && c.before != Shows::Closed) {
       EXPECT_EQ(w.element(k).picturePath, w.train(k).closedPicture);
+    }
   }
 }
 
