@@ -69,9 +69,8 @@ class Checker {
 
   const Surface* picture(int n, std::string_view folderName, const std::string& name,
                          std::string_view suffix = "") {
-    return file(n, folderName, name, suffix, ".bmp", [](const std::filesystem::path& p) {
-      return std::optional<Surface>(loadBmp(p));
-    });
+    return file(n, folderName, name, suffix, ".bmp",
+                [](const std::filesystem::path& p) { return std::optional<Surface>(loadBmp(p)); });
   }
   void sound(int n, std::string_view folderName, const std::string& name) {
     file(n, folderName, name, "", ".wav", [](const std::filesystem::path& p) {
@@ -158,10 +157,12 @@ std::vector<StationFinding> CheckStation(const ProgramFolder& folder, const std:
       open = c.picture(trainValue(k, kPictureName), pictures, t.pictureName,
                        ProgramFolder::kOpenDoorSuffix);
     for (const Surface* s : {closed, open}) {
-      if (s && s->width < 2 * t.spriteWidth)
+      if (s && s->width < 2 * t.spriteWidth) {
         c.warn(trainValue(k, kSpriteWidth),
                "the train bitmap is " + std::to_string(s->width) +
                    " pixels wide, less than twice spriteWidth: picture and mask do not both fit");
+        break;
+      }
     }
     checkTime(c, trainValue(k, kEntryHours), t.entryTime, "entryTime");
     checkTime(c, trainValue(k, kArrivalHours), t.arrivalTime, "arrivalTime");

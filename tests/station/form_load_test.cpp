@@ -113,7 +113,9 @@ TEST(FormLoad, NoFileChosenFailsTheLoad) {
 TEST(FormLoad, AFailedReloadLeavesTheRunningStationUntouched) {
   LoadedStation s;
   s.write("a.CSV", SampleRecord("一番駅"));
-  s.write("b.CSV", SampleRecord("二番駅"), {"駅素材/train3.bmp"});
+  StationRecord b = SampleRecord("二番駅");
+  b.trains[3].pictureName = "gone";
+  s.write("b.CSV", b, {"駅素材/gone.bmp"});
   ASSERT_TRUE(s.load("a.CSV"));
   const auto voices = s.main->voiceRoles.size();
   const auto firstVoice = s.main->voiceRoles[0].voice;
