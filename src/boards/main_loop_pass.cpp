@@ -51,6 +51,7 @@ void Tovarek2::MainLoopPass() {
   if (s2 <= now && now < 86399) period(2, 1);
   if (0 <= now && now < s0) period(2, 1);
 
+  if (!drawView) return;
   Clear(trackPicture, rgbFromBgr(kBackColour));
   ComposeTrackPicture();
 }

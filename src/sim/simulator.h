@@ -29,6 +29,7 @@ class Simulator final : public WindowSystem, public VoiceListener {
   // One script line; false when the program has ended (see exitStatus()).
   bool line(const std::string& text);
   int exitStatus() const { return exitStatus_; }
+  Tovarek2& station() { return *main_; }
 
   // Everything the mixer rendered, 22050 Hz stereo.
   const std::vector<std::int16_t>& rendered() const { return rendered_; }

@@ -72,6 +72,9 @@ class Tovarek2 {
   std::array<double, kTrainCount> departureAge{};
   std::int32_t lastPassTick = 0;
   std::uint64_t passes = 0;  // every pass since the program started
+  // A day-long headless run may leave the station view undrawn; everything else of a pass
+  // happens as always.
+  bool drawView = true;
   double loadSecond = 0;
   double loadMinute = 0;
   std::string loadedStation;  // the bare name of the station file now running
