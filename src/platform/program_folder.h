@@ -11,7 +11,9 @@
 
 class ProgramFolder {
  public:
-  explicit ProgramFolder(std::filesystem::path root) : root_(std::move(root)) {}
+  // Errors name full paths, so a relative root is made absolute once, here.
+  explicit ProgramFolder(const std::filesystem::path& root)
+      : root_(std::filesystem::absolute(root)) {}
 
   // The folder to use: `dataOption` (--data DIR) if given, then $XDG_DATA_HOME/Tovarek２
   // (default ~/.local/share/Tovarek２) if it exists, then ../share/Tovarek２ beside the

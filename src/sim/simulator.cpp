@@ -69,7 +69,7 @@ std::optional<std::int64_t> ParseTimeOfDay(const std::string& text) {
 }
 
 std::optional<std::int64_t> ParseSeconds(const std::string& text) {
-  static const std::regex form(R"((\d{1,9})(?:\.(\d{1,3}))?)");
+  static const std::regex form(R"((\d{1,12})(?:\.(\d{1,3}))?)");
   std::smatch m;
   if (!std::regex_match(text, m, form)) return std::nullopt;
   std::int64_t ms = std::stoll(m[1]) * 1000;
@@ -342,7 +342,8 @@ void Simulator::snapshot(const std::string& file) {
 bool Simulator::line(const std::string& raw) {
   std::string text = raw;
   if (!text.empty() && text.back() == '\r') text.pop_back();
-  if (text.empty() || text[0] == '#') return true;
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string::npos || text[first] == '#') return true;
   const auto space = text.find(' ');
   const std::string command = text.substr(0, space);
   const std::string rest = space == std::string::npos ? "" : text.substr(space + 1);

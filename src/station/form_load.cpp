@@ -39,6 +39,9 @@ std::optional<std::string> Tovarek2::loadStation(const std::string& name) {
     staged = StageStation(programFolder, name);
   } catch (const LoadError& e) {
     return std::string(e.what());
+  } catch (const std::exception& e) {
+    // Whatever goes wrong with another station must not stop the one that runs.
+    return "cannot load the station " + name + ": " + e.what();
   }
 
   // The old station falls silent, voice by voice in the order it made them.

@@ -22,6 +22,11 @@ constexpr int kEntryHours = 3, kArrivalHours = 6, kDepartureHours = 9, kRowPictu
               kBellStopSound = 20, kPictureName = 21, kHasOpenPicture = 22, kSpriteWidth = 25,
               kDoorsOpen = 28;
 
+// The board sound is named by the program, not by a value of the file.
+std::string describe(int n) {
+  return n == 0 ? "the board sound" : describeValue(n);
+}
+
 // The last departure that a pass still sees the train away from the platform and home.
 constexpr double kLastDepartureSentHome = 23 * 3600 + 58 * 60 + 29;
 
@@ -55,15 +60,17 @@ class Checker {
       out_.push_back({true, n, e.what()});
       return nullptr;
     }
+    // Each value naming a broken file gets its line: mending one typo must not leave
+    // another value naming the same file unreported.
     auto [it, fresh] = seen_.try_emplace(rel);
     if (fresh) {
       try {
         it->second.bitmap = decode(folder_.resolve(rel));
       } catch (const LoadError& e) {
-        it->second.failed = true;
-        error(n, e.what());
+        it->second.why = e.what();
       }
     }
+    if (!it->second.why.empty()) error(n, it->second.why);
     return it->second.bitmap ? &*it->second.bitmap : nullptr;
   }
 
@@ -82,7 +89,7 @@ class Checker {
  private:
   struct Seen {
     std::optional<Surface> bitmap;
-    bool failed = false;
+    std::string why;  // why the file could not be had; empty when it could
   };
   const ProgramFolder& folder_;
   std::vector<StationFinding>& out_;
@@ -91,11 +98,12 @@ class Checker {
 
 void checkTime(Checker& c, int n, const TimeTriple& t, const char* what) {
   const double s = secondsOfDay(t);
-  if (s >= 86400)
-    c.warn(n, std::string(what) + " " + hhmmss(t) + " is at or past 24:00 and never comes");
-  else if (t.seconds != std::floor(t.seconds))
+  if (s < 0 || s >= 86400)
     c.warn(n, std::string(what) + " " + hhmmss(t) +
-                  " has a fraction of a second; the once-a-second tests never meet it");
+                  " lies outside 00:00:00..23:59:59 and never comes");
+  else if (s != std::floor(s))
+    c.warn(n, std::string(what) + " " + hhmmss(t) +
+                  " is not a whole second of the day; the once-a-second tests never meet it");
 }
 
 }  // namespace

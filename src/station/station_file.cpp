@@ -128,6 +128,7 @@ const char* const kTrainFields[28] = {"spare1",
 
 std::string describeValue(int n) {
   using namespace station_values;
+  if (n < 1 || n > kStationFileValues) return "value " + std::to_string(n);
   std::ostringstream out;
   if (n <= kHeaderValues) {
     static const char* const header[6] = {"windowTitle",   "spareHeader",   "boardTitle[0]",
@@ -162,7 +163,8 @@ std::string describeValue(int n) {
 }
 
 void ReadStationBytes(std::string_view raw, const std::string& path, StationRecord& r,
-                      std::vector<StationFileNote>* notes) {
+                      std::vector<StationFileNote>* notes,
+                      std::vector<StationFileNote>* overflows) {
   const bool utf8 = raw.substr(0, 3) == "\xEF\xBB\xBF";
   const std::string text = toUtf8(utf8 ? raw.substr(3) : raw, utf8);
   ValueStream stream(text);
@@ -190,9 +192,12 @@ void ReadStationBytes(std::string_view raw, const std::string& path, StationReco
   auto integer = [&]() -> int {
     double d = number();
     double whole = std::nearbyint(d);  // half to even
-    if (whole < -32768 || whole > 32767)
-      throw LoadError("cannot read the station file " + path + ": " + describeValue(n) + " holds " +
-                      v.text + ", outside -32768..32767");
+    if (whole < -32768 || whole > 32767) {
+      const std::string what = describeValue(n) + " holds " + v.text + ", outside -32768..32767";
+      if (!overflows) throw LoadError("cannot read the station file " + path + ": " + what);
+      overflows->push_back({n, what});
+      return 0;
+    }
     return static_cast<int>(whole);
   };
   auto untyped = [&]() -> std::string {
@@ -253,7 +258,7 @@ void ReadStationBytes(std::string_view raw, const std::string& path, StationReco
 }
 
 void ReadStationFile(const ProgramFolder& folder, std::string_view name, StationRecord& record,
-                     std::vector<StationFileNote>* notes) {
+                     std::vector<StationFileNote>* notes, std::vector<StationFileNote>* overflows) {
   const std::string rel =
       folder.relativePath(ProgramFolder::kStationFolder, name, "", "the chosen station");
   const auto path = folder.resolve(rel);
@@ -262,5 +267,5 @@ void ReadStationFile(const ProgramFolder& folder, std::string_view name, Station
     throw LoadError("cannot open the station file " + path.string() + ": no such file");
   std::ostringstream bytes;
   bytes << in.rdbuf();
-  ReadStationBytes(bytes.str(), path.string(), record, notes);
+  ReadStationBytes(bytes.str(), path.string(), record, notes, overflows);
 }

@@ -21,11 +21,15 @@ struct StationFileNote {
 // read before a failure are already in `record`. Notes (text in number positions) are
 // appended to `notes` when it is given.
 void ReadStationFile(const ProgramFolder& folder, std::string_view name, StationRecord& record,
-                     std::vector<StationFileNote>* notes = nullptr);
+                     std::vector<StationFileNote>* notes = nullptr,
+                     std::vector<StationFileNote>* overflows = nullptr);
 
 // The same reader on bytes already in memory; `pathForErrors` names them in messages.
+// With `overflows` given, an integer out of range is listed there, reads as 0 and the
+// reading goes on (the checker wants every finding, not the first).
 void ReadStationBytes(std::string_view bytes, const std::string& pathForErrors,
-                      StationRecord& record, std::vector<StationFileNote>* notes = nullptr);
+                      StationRecord& record, std::vector<StationFileNote>* notes = nullptr,
+                      std::vector<StationFileNote>* overflows = nullptr);
 
 // Value numbers (1..958) of the fields, and their names for messages.
 namespace station_values {

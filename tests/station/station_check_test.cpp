@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/program_folder.h"
+#include "station/station_file_writer.h"
 #include "support/fixtures.h"
 #include "support/station_fixture.h"
 
@@ -33,6 +34,7 @@ TEST(StationCheck, ReportsEveryMissingFileNotJustTheFirst) {
   const auto findings = CheckStation(ProgramFolder(folder.path()), "a.CSV");
   EXPECT_FALSE(StationWouldLoad(findings));
   EXPECT_EQ(countFindings(findings, "train 0 arrivalSound, value", true), 1);
+  EXPECT_EQ(countFindings(findings, "arrivalSound", true), 32);  // every value naming it
   EXPECT_EQ(countFindings(findings, "train 1 pictureName", true), 1);
   EXPECT_EQ(countFindings(findings, "period 2 periodPicture", true), 1);
   EXPECT_EQ(countFindings(findings, "案内.wav", true), 1);
@@ -48,7 +50,9 @@ TEST(StationCheck, WarnsAboutValuesThatLoadButMisbehave) {
       {"past midnight", [](StationRecord& r) { r.trains[3].departureTime.hours = 24; },
        "train 3 departureTime hours"},
       {"fractional second", [](StationRecord& r) { r.trains[3].arrivalTime.seconds = 0.5; },
-       "fraction"},
+       "not a whole second"},
+      {"fractional minute", [](StationRecord& r) { r.trains[3].entryTime.minutes += 0.01; },
+       "not a whole second"},
       {"short run-in",
        [](StationRecord& r) {
          r.trains[2].entryTime = r.trains[2].arrivalTime;
@@ -81,6 +85,21 @@ TEST(StationCheck, WarnsAboutValuesThatLoadButMisbehave) {
     EXPECT_EQ(countFindings(findings, c.expected, false), 1);
     EXPECT_TRUE(StationWouldLoad(findings));
   }
+}
+
+TEST(StationCheck, AnOverflowDoesNotHideTheMissingFiles) {
+  TempFolder folder;
+  StationRecord r = SampleRecord();
+  WriteStation(folder.path(), "a.CSV", r, {"front.bmp"});
+  r.trains[4].approachOffset = 30000;
+  std::string bytes = WriteStationBytes(r);
+  const auto at = bytes.find("30000");
+  ASSERT_NE(at, std::string::npos);
+  bytes.replace(at, 5, "40000");
+  writeFile(folder.path() / "駅ファイル" / "a.CSV", bytes);
+  const auto findings = CheckStation(ProgramFolder(folder.path()), "a.CSV");
+  EXPECT_EQ(countFindings(findings, "train 4 approachOffset", true), 1);
+  EXPECT_EQ(countFindings(findings, "frontPicture", true), 1);
 }
 
 TEST(StationCheck, TextInANumberPositionAndAShortFile) {
