@@ -42,10 +42,10 @@ class Checker {
       : folder_(folder), out_(out) {}
 
   void error(int n, const std::string& what) {
-    out_.push_back({true, n, describeValue(n) + ": " + what});
+    out_.push_back({true, n, describe(n) + ": " + what});
   }
   void warn(int n, const std::string& what) {
-    out_.push_back({false, n, describeValue(n) + ": " + what});
+    out_.push_back({false, n, describe(n) + ": " + what});
   }
 
   // Resolves and decodes one named file; each distinct file is reported once.
@@ -54,8 +54,7 @@ class Checker {
                       std::string_view suffix, std::string_view extension, Decode decode) {
     std::string rel;
     try {
-      rel =
-          folder_.relativePath(folderName, name + std::string(suffix), extension, describeValue(n));
+      rel = folder_.relativePath(folderName, name + std::string(suffix), extension, describe(n));
     } catch (const LoadError& e) {
       out_.push_back({true, n, e.what()});
       return nullptr;
@@ -121,15 +120,16 @@ bool StationWouldLoad(const std::vector<StationFinding>& findings) {
 std::vector<StationFinding> CheckStation(const ProgramFolder& folder, const std::string& name) {
   std::vector<StationFinding> out;
   StationRecord r;
-  std::vector<StationFileNote> notes;
+  std::vector<StationFileNote> notes, overflows;
   try {
-    ReadStationFile(folder, name, r, &notes);
+    ReadStationFile(folder, name, r, &notes, &overflows);
   } catch (const LoadError& e) {
     for (const StationFileNote& note : notes)
       out.push_back({false, note.valueNumber, note.message});
     out.push_back({true, 0, e.what()});
     return out;
   }
+  for (const StationFileNote& o : overflows) out.push_back({true, o.valueNumber, o.message});
   for (const StationFileNote& note : notes)
     out.push_back({false, note.valueNumber,
                    note.message + "; probably a value is missing or extra before it"});

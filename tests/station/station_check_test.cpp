@@ -93,13 +93,15 @@ TEST(StationCheck, AnOverflowDoesNotHideTheMissingFiles) {
   WriteStation(folder.path(), "a.CSV", r, {"front.bmp"});
   r.trains[4].approachOffset = 30000;
   std::string bytes = WriteStationBytes(r);
-  const auto at = bytes.find("30000");
+  const auto at = bytes.find("\r\n30000\r\n");
   ASSERT_NE(at, std::string::npos);
-  bytes.replace(at, 5, "40000");
+  bytes.replace(at + 2, 5, "40000");
   writeFile(folder.path() / "駅ファイル" / "a.CSV", bytes);
   const auto findings = CheckStation(ProgramFolder(folder.path()), "a.CSV");
-  EXPECT_EQ(countFindings(findings, "train 4 approachOffset", true), 1);
-  EXPECT_EQ(countFindings(findings, "frontPicture", true), 1);
+  std::string all;
+  for (const auto& f : findings) all += f.line() + "\n";
+  EXPECT_EQ(countFindings(findings, "train 4 approachOffset", true), 1) << all;
+  EXPECT_EQ(countFindings(findings, "front.bmp", true), 1) << all;
 }
 
 TEST(StationCheck, TextInANumberPositionAndAShortFile) {
