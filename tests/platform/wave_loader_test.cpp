@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "platform/load_error.h"
+#include "platform/mixer.h"
+#include "platform/sound_cache.h"
 #include "platform/wave_writer.h"
 #include "support/fixtures.h"
 
@@ -175,6 +177,36 @@ TEST(WaveLoader, AnEmptySoundHasNoFrames) {
   writeSound(folder.path() / "empty.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 1, 0,
              [](int, int) { return 0.0f; });
   EXPECT_EQ(loadWave(folder.path() / "empty.wav")->frames(), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SoundCache, DecodesEachFileOnceAndVoicesStayIndependent) {
+  TempFolder folder;
+  const auto path = folder.path() / "bell.wav";
+  const std::vector<std::int16_t> samples = {1, -1, 2, -2, 3, -3};
+  writeWave(path, samples);
+  SoundCache cache;
+  const auto first = cache.get(path);
+  writeWave(path, {});  // a second request must not read the file again
+  const auto second = cache.get(folder.path() / "." / "bell.wav");
+  EXPECT_EQ(first, second);
+  EXPECT_EQ(second->samples, samples);
+  EXPECT_EQ(cache.size(), 1u);
+
+  Mixer mixer;
+  const VoiceId a = mixer.createVoice(first), b = mixer.createVoice(second);
+  mixer.play(a, kPlayOnce);
+  std::vector<std::int16_t> out(2);
+  mixer.render(out.data(), 1);
+  EXPECT_EQ(mixer.position(a), 1u);
+  EXPECT_EQ(mixer.position(b), 0u);
+  EXPECT_FALSE(mixer.isPlaying(b));
+
+  EXPECT_THROW(cache.get(folder.path() / "missing.wav"), LoadError);
+  EXPECT_EQ(cache.size(), 1u);
 }
 
 }  // namespace
