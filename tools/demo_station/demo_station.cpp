@@ -12,7 +12,7 @@ const std::array<Track, 4> kTracks = {{
     {104, 78, 34, false},
     {137, 94, 42, false},
     {172, 116, 52, true},
-    {214, 142, 64, true},
+    {214, 132, 64, true},
 }};
 
 // Overlays 0, 1, 2 and 4 live in window-sized elements, so picture and mask side by side

@@ -1,12 +1,14 @@
 #include "run_in.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 double runInDistance(int t1, int t2, double topSpeed, int passesPerSecond) {
   double position = 0;
   double speed = 0;
-  for (int s = t1; s <= t2; ++s) {
+  // Braking does not look at T1: a train whose run-in is too short leaves home at T2 - 6.
+  for (int s = std::min(t1, t2 - 6); s <= t2; ++s) {
     for (int pass = 0; pass < passesPerSecond; ++pass) {
       if (s <= t2 - 7) {
         speed += 1;

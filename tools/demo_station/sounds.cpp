@@ -321,6 +321,16 @@ std::vector<Sound> makeSounds() {
   s.push_back(arrival());
   for (int p = 0; p < 3; ++p) s.push_back(ambient(p));
   s.push_back(flapClatter());
+  // Levels that leave room for several sounds at once: ambience low, the rest moderate.
+  for (auto& sound : s) {
+    float peak = 0;
+    for (float v : sound.frames) peak = std::max(peak, std::fabs(v));
+    const bool ambience = sound.name == periodSoundName(0) || sound.name == periodSoundName(1) ||
+                          sound.name == periodSoundName(2);
+    const float target = ambience ? 0.18f : sound.name == "案内" ? 0.3f : 0.45f;
+    if (peak > 0)
+      for (float& v : sound.frames) v *= target / peak;
+  }
   return s;
 }
 
