@@ -19,11 +19,11 @@ const std::array<Track, 4> kTracks = {{
 // stay within 909 pixels; overlays 3 and 5 within 1600.
 const std::array<Overlay, 6> kOverlays = {{
     {"架線柱奥", 0, 40, 450, 72},       // masts and a signal between tracks 1 and 2
-    {"駅名標", 330, 96, 240, 44},       // the station sign on the island platform
+    {"駅名標", 150, 100, 150, 40},      // the station sign on the island platform
     {"架線柱手前", 440, 44, 450, 134},  // masts between tracks 3 and 4
     {"島式ホーム", 54, 126, 800, 22},   // the island platform's near edge, tracks 2 and 3
     {"上屋", 0, 0, 450, 218},           // the near platform's roof, pillar and sign
-    {"跨線橋", 330, 4, 580, 58},        // the footbridge over the tracks
+    {"跨線橋", 470, 0, 440, 40},        // the footbridge over the tracks
 }};
 
 using L = Livery;

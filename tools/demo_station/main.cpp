@@ -97,8 +97,14 @@ int main(int argc, char** argv) {
       const bool board = s.name == ProgramFolder::kBoardSoundName;
       demo::writeWave((board ? root : sounds) / u8path(s.name + ".wav"), s.frames);
     }
-    if (argc >= 4 && std::string(argv[2]) == "--preview")
-      preview(record, drawn).save(QString::fromLocal8Bit(argv[3]));
+    if (argc >= 4 && std::string(argv[2]) == "--preview") {
+      const QImage view = preview(record, drawn);
+      view.save(QString::fromLocal8Bit(argv[3]));
+      // A close look at the near trains, three times the size.
+      view.copy(0, 110, 420, 108)
+          .scaled(1260, 324)
+          .save(QString::fromLocal8Bit(argv[3]) + ".zoom.png");
+    }
   } catch (const std::exception& e) {
     std::cerr << "tovarek2-demo-station: " << e.what() << "\n";
     return 1;

@@ -79,6 +79,7 @@ QImage drawTrain(const DemoTrain& d, bool open) {
     shade.setColorAt(1, c.body.darker(125));
     p.fillPath(body, shade);
     p.setPen(QPen(c.body.darker(160), 1));
+    p.setBrush(Qt::NoBrush);
     p.drawPath(body);
     p.save();
     p.setClipPath(body);
@@ -415,16 +416,15 @@ QImage drawFootbridge() {
   const Overlay& o = overlay(5);
   QImage img = transparent(o.width, o.height);
   QPainter p(&img);
-  p.fillRect(0, 0, o.width, 8, QColor(90, 95, 105));
-  p.fillRect(0, 8, o.width, o.height - 14, QColor(205, 205, 200));
-  for (int x = 6; x < o.width - 10; x += 22) {
-    QLinearGradient g(0, 14, 0, 34);
-    g.setColorAt(0, QColor(150, 185, 210));
-    g.setColorAt(1, QColor(70, 95, 120));
-    p.fillRect(x, 14, 16, 20, g);
-  }
-  p.fillRect(0, o.height - 6, o.width, 6, QColor(120, 120, 118));
-  p.fillRect(0, 38, o.width, 2, QColor(40, 110, 200));
+  p.fillRect(0, 0, o.width, 6, QColor(85, 90, 100));
+  p.fillRect(0, 6, o.width, 28, QColor(210, 210, 204));
+  QLinearGradient g(0, 10, 0, 27);
+  g.setColorAt(0, QColor(160, 195, 220));
+  g.setColorAt(1, QColor(70, 95, 120));
+  for (int x = 6; x < o.width - 10; x += 20) p.fillRect(x, 10, 15, 17, g);
+  p.fillRect(0, 29, o.width, 2, QColor(40, 110, 200));
+  p.fillRect(0, 34, o.width, 6, QColor(110, 110, 108));
+  for (int x = 0; x < o.width; x += 40) p.fillRect(x, 34, 2, 6, QColor(80, 80, 80));
   return img;
 }
 
