@@ -86,7 +86,7 @@ void announcement(Buffer& b, double at, double length, double gain, unsigned see
       ya = y;
       return y;
     };
-    const double v = reson(src, f1, y1a, y1b) * 0.03 + reson(src, f2, y2a, y2b) * 0.02;
+    const double v = reson(src, f1, y1a, y1b) * 0.01 + reson(src, f2, y2a, y2b) * 0.007;
     const double sylEnv = 0.55 + 0.45 * std::sin(kPi * std::fmod(t, 0.16) / 0.16);
     const double env = std::min(1.0, t * 20) * std::min(1.0, (length - t) * 10) * sylEnv;
     b.add(start + i, gain * env * v, 0);
@@ -109,7 +109,7 @@ void rumble(Buffer& b, double at, double length, unsigned seed, Level level, Pan
     // Rail joints: a double knock every car length.
     const double joint = std::fmod(t, 1.1);
     const double knock = std::exp(-joint * 40) + std::exp(-std::fabs(joint - 0.18) * 40) * 0.8;
-    double v = lp2 * 3.0 * (0.7 + 0.6 * knock);
+    double v = lp2 * 18.0 * (0.7 + 0.6 * knock);
     if (motorHz > 0) {
       motor += motorHz * (0.4 + 0.6 * t / length) / kSampleRate;
       v += 0.05 * std::sin(2 * kPi * motor) * std::min(1.0, t);
@@ -255,15 +255,15 @@ Sound ambient(int period) {
     lpR += (g(rng) - lpR) * 0.08;
     lp2L += (lpL - lp2L) * 0.08;
     lp2R += (lpR - lp2R) * 0.08;
-    b.f[2 * i] += static_cast<float>(crowd * lp2L * 2);
-    b.f[2 * i + 1] += static_cast<float>(crowd * lp2R * 2);
+    b.f[2 * i] += static_cast<float>(crowd * lp2L * 8);
+    b.f[2 * i + 1] += static_cast<float>(crowd * lp2R * 8);
   }
   // Footsteps and murmur by day, birds in the morning, crickets at night.
   if (period < 2) {
     for (int i = 0; i < (period == 0 ? 12 : 22); ++i)
       chime(b, u(rng) * (length - 0.2), 90 + 60 * u(rng), 0.08, 0.05, u(rng) * 2 - 1);
-    announcement(b, 1.0 + u(rng) * 3, 2.0, 0.12, 300 + period);
-    announcement(b, 7.0, 2.5, 0.1, 310 + period);
+    announcement(b, 1.0 + u(rng) * 3, 2.0, 0.05, 300 + period);
+    announcement(b, 7.0, 2.5, 0.04, 310 + period);
   }
   if (period == 0)
     for (int i = 0; i < 14; ++i) {
@@ -325,9 +325,10 @@ std::vector<Sound> makeSounds() {
   for (auto& sound : s) {
     float peak = 0;
     for (float v : sound.frames) peak = std::max(peak, std::fabs(v));
-    const bool ambience = sound.name == periodSoundName(0) || sound.name == periodSoundName(1) ||
-                          sound.name == periodSoundName(2);
-    const float target = ambience ? 0.18f : sound.name == "案内" ? 0.3f : 0.45f;
+    float target = sound.name == "案内" ? 0.3f : 0.45f;
+    if (sound.name == periodSoundName(0)) target = 0.16f;
+    if (sound.name == periodSoundName(1)) target = 0.2f;
+    if (sound.name == periodSoundName(2)) target = 0.08f;
     if (peak > 0)
       for (float& v : sound.frames) v *= target / peak;
   }
