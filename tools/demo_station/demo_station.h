@@ -1,7 +1,6 @@
 #pragma once
-// The demo station 星見台: four tracks seen from the near platform, 32 trains, a busy
-// stretch from 08:00 to 08:06, and the names and places of every picture and sound it
-// uses. Pixels of the track picture; times of day. Pure data, any thread; no Qt.
+// The demo station 星見台: four tracks, 32 trains, a busy stretch at 08:00, and the names and
+// places of its pictures and sounds. Pixels of the track picture; pure data, any thread.
 #include <string>
 #include <vector>
 

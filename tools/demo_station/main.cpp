@@ -22,8 +22,9 @@ fs::path u8path(std::string_view s) {
   return fs::path(std::u8string(s.begin(), s.end()));
 }
 
-// Every train at its stop with the doors as they stand, layered as the window draws them.
-QImage preview(const StationRecord& r, const std::map<std::string, QImage>& pics) {
+// One train of each board's busy stretch at its stop, doors as they stand, over the
+// period's background, layered as the window draws them.
+QImage preview(const StationRecord& r, const std::map<std::string, QImage>& pics, int period) {
   QImage view(demo::kViewWidth, demo::kViewHeight, QImage::Format_RGB32);
   view.fill(Qt::black);
   QPainter p(&view);
@@ -50,7 +51,7 @@ QImage preview(const StationRecord& r, const std::map<std::string, QImage>& pics
     masked(pics.at(v.overlayPicture), int(v.overlayLeft), int(v.overlayTop), int(v.overlayWidth),
            int(v.overlayHeight));
   };
-  p.drawImage(0, 5, pics.at(r.periods[0].periodPicture));
+  p.drawImage(0, 5, pics.at(r.periods[period].periodPicture));
   trainsOf(0);
   over(0);
   trainsOf(1);
@@ -98,8 +99,11 @@ int main(int argc, char** argv) {
       demo::writeWave((board ? root : sounds) / u8path(s.name + ".wav"), s.frames);
     }
     if (argc >= 4 && std::string(argv[2]) == "--preview") {
-      const QImage view = preview(record, drawn);
+      const QImage view = preview(record, drawn, 0);
       view.save(QString::fromLocal8Bit(argv[3]));
+      for (int period = 1; period < 3; ++period)
+        preview(record, drawn, period)
+            .save(QString::fromLocal8Bit(argv[3]) + ".period" + QString::number(period) + ".png");
       // A close look at the near trains, three times the size.
       view.copy(0, 110, 420, 108)
           .scaled(1260, 324)

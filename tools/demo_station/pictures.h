@@ -1,8 +1,6 @@
 #pragma once
-// The demo station's pictures, drawn with QPainter: train sides (closed and open doors),
-// the three period backgrounds, the near platform, six overlays and the type badges.
-// Masked pictures come back with the picture at the left and its mask at the right.
-// Pixels. Needs a QGuiApplication (fonts); UI thread.
+// The demo station's pictures drawn with QPainter (masked ones as picture | mask side by
+// side) and a 24-bit BMP writer. Pixels. Needs a QGuiApplication for fonts; UI thread.
 #include <QImage>
 #include <filesystem>
 #include <string>

@@ -1,8 +1,6 @@
 #pragma once
-// How far a train runs between its entry time T1 and its arrival time T2 under the
-// per-pass rules (gain 1 per pass up to topSpeed, braking by 0.02 to the creep from T2 - 6,
-// stop at T2), and the startOffset and topSpeed that bring it to a stand at a chosen x.
-// Pixels, pixels per pass, seconds of day. Pure functions, any thread.
+// How far a train runs from T1 to its stand at T2 at 40 passes a second, and the startOffset
+// and topSpeed that stop it at a chosen x. Pixels, pixels per pass, seconds; any thread.
 #include <stdexcept>
 
 inline constexpr int kPassesPerSecond = 40;
