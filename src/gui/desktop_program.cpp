@@ -30,6 +30,10 @@ DesktopProgram::DesktopProgram(Tovarek2& main, QtWindowSystem& windows, Options 
 
 DesktopProgram::~DesktopProgram() {
   windows_.setHooks({});
+  // At the end there is no event loop left to delete them later.
+  delete settings_.release();
+  delete startup_.release();
+  delete mainWindow_.release();
 }
 
 void DesktopProgram::start() {

@@ -22,15 +22,29 @@
 #define TOVAREK2_VERSION "0"
 #endif
 
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("Tovarek2");
-  QApplication::setApplicationVersion(TOVAREK2_VERSION);
+namespace {
 
-  std::vector<std::string> args;
-  const QStringList qtArgs = QCoreApplication::arguments();
-  for (qsizetype i = 1; i < qtArgs.size(); ++i) args.push_back(qtArgs[i].toStdString());
-  const CommandLineResult parsed = parseCommandLine(args);
+// Qt's own options (-platform, -style, ...) start with a single dash.
+bool hasQtOptions(const std::vector<std::string>& args) {
+  for (const std::string& a : args)
+    if (a.size() > 1 && a[0] == '-' && a[1] != '-' && a != "-h") return true;
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Understood before Qt starts, so --help and mistakes need no display.
+  std::vector<std::string> args(argv + 1, argv + argc);
+  CommandLineResult parsed = parseCommandLine(args);
+  std::unique_ptr<QApplication> app;
+  if (!parsed.error.empty() && hasQtOptions(args)) {
+    app = std::make_unique<QApplication>(argc, argv);  // takes its own options out
+    args.clear();
+    const QStringList rest = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < rest.size(); ++i) args.push_back(rest[i].toStdString());
+    parsed = parseCommandLine(args);
+  }
   if (!parsed.error.empty()) {
     std::cerr << "tovarek2: " << parsed.error << "\n" << usageText();
     return 2;
@@ -44,12 +58,15 @@ int main(int argc, char** argv) {
     std::cout << "tovarek2 " << TOVAREK2_VERSION << "\n";
     return 0;
   }
-
   std::error_code ignored;
   if (options.data && !std::filesystem::is_directory(*options.data, ignored)) {
     std::cerr << "tovarek2: --data: no such folder: " << *options.data << "\n";
     return 1;
   }
+
+  if (!app) app = std::make_unique<QApplication>(argc, argv);
+  QApplication::setApplicationName("Tovarek2");
+  QApplication::setApplicationVersion(TOVAREK2_VERSION);
   const std::filesystem::path executable = QCoreApplication::applicationFilePath().toStdString();
   const std::filesystem::path root = ProgramFolder::locate(options.data, executable);
 
