@@ -53,9 +53,7 @@ DesktopProgram::DesktopProgram(Tovarek2& main, QtWindowSystem& windows, Options 
   });
   tick_.setInterval(Tovarek2::kTickIntervalMs);
   tick_.setTimerType(Qt::PreciseTimer);
-  connect(&tick_, &QTimer::timeout, this, [this] {
-    if (main_.stationRunning()) handle([this] { main_.TMC_Timer(); }, false);
-  });
+  connect(&tick_, &QTimer::timeout, this, &DesktopProgram::tick);
 }
 
 DesktopProgram::~DesktopProgram() {
@@ -64,6 +62,10 @@ DesktopProgram::~DesktopProgram() {
   delete settings_.release();
   delete startup_.release();
   delete mainWindow_.release();
+}
+
+void DesktopProgram::tick() {
+  if (main_.stationRunning()) handle([this] { main_.TMC_Timer(); }, false);
 }
 
 void DesktopProgram::start() {

@@ -47,6 +47,8 @@ class DesktopProgram : public QObject {
   QTimer& tickTimer() { return tick_; }
   const std::vector<std::string>& errorsShown() const { return errorsShown_; }
 
+  // What the 300 ms timer does on each tick (public so tests can tick on a virtual clock).
+  void tick();
   // The end of a --quit-after run: the snapshot, if asked for, then the end.
   void finishRun();
 
