@@ -43,6 +43,14 @@ constexpr std::array<MenuDefault, 6> kMenuDefaults = {{
     {"Chang", "乗換実行"},
 }};
 
+// The program's own image a bell button names; by its place when it names none.
+const QImage& buttonImage(const ButtonElement& b, int command, const QImage& start,
+                          const QImage& stop) {
+  if (b.imageName == "bellStop") return stop;
+  if (b.imageName == "bellStart") return start;
+  return command % 2 == 0 ? start : stop;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Tovarek2& main, MainWindowActions actions)
@@ -81,10 +89,12 @@ MainWindow::MainWindow(Tovarek2& main, MainWindowActions actions)
       }
       case ElementSlot::Kind::Button: {
         const int command = s.command;
-        auto* b = new ElementButton(*static_cast<ButtonElement*>(s.element), parent,
-                                    command % 2 == 0 ? start : stop, [this, command] {
-                                      if (actions_.buttonClicked) actions_.buttonClicked(command);
-                                    });
+        auto* b = new ElementButton(
+            *static_cast<ButtonElement*>(s.element), parent,
+            buttonImage(*static_cast<ButtonElement*>(s.element), command, start, stop),
+            [this, command] {
+              if (actions_.buttonClicked) actions_.buttonClicked(command);
+            });
         refresh = [b] { b->refresh(); };
         w = b;
         break;
