@@ -10,8 +10,8 @@
 #include <QImage>
 #include <algorithm>
 #include <cstdlib>
-#include <iostream>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -35,13 +35,13 @@ void writeSilence(const std::filesystem::path& file, int milliseconds) {
   sf_close(f);
 }
 
-struct Run {
+struct ProgramRun {
   int status = -1;
   double cpuSeconds = 0;
 };
 
-Run runProgram(const std::vector<std::string>& args, const std::filesystem::path& audio) {
-  Run run;
+ProgramRun runProgram(const std::vector<std::string>& args, const std::filesystem::path& audio) {
+  ProgramRun run;
   rusage before{};
   getrusage(RUSAGE_CHILDREN, &before);
   const pid_t pid = fork();
@@ -99,10 +99,11 @@ TEST(DesktopRun, ShowsTheBoardsATrainAndPlaysTheAnnouncement) {
   const auto audio = folder.path() / "audio.raw";
   const double runSeconds = 5;
   // Train 0 enters at 07:58:40; its approach announcement is due three seconds later.
-  const Run run = runProgram({"xvfb-run", "-a", "-s", "-screen 0 1280x1024x24", TOVAREK2_BINARY,
-                              "--data", folder.path().string(), "--station", kStation, "--at",
-                              "07:58:40", "--snapshot", snapshot.string(), "--quit-after", "5"},
-                             audio);
+  const ProgramRun run =
+      runProgram({"xvfb-run", "-a", "-s", "-screen 0 1280x1024x24", TOVAREK2_BINARY, "--data",
+                  folder.path().string(), "--station", kStation, "--at", "07:58:40", "--snapshot",
+                  snapshot.string(), "--quit-after", "5"},
+                 audio);
   ASSERT_EQ(run.status, 0);
   RecordProperty("cpu_seconds", std::to_string(run.cpuSeconds));
   std::cout << "CPU over a " << runSeconds << " s run, X server included: " << run.cpuSeconds
