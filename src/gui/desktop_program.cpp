@@ -131,9 +131,12 @@ void DesktopProgram::reconcile() {
     case WindowState::Shown:
       if (!startup_) startup_.reset(new StartupWindowView(main_.startupWindow, std::move(chooser)));
       startup_->sync();
-      if (!startup_->isVisible()) startup_->show();
-      startup_->raise();
-      startup_->activateWindow();
+      if (!startup_->isVisible()) {
+        // Brought forward once when it appears, not on every pass while it stays.
+        startup_->show();
+        startup_->raise();
+        startup_->activateWindow();
+      }
       break;
     case WindowState::Hidden:
       if (startup_) {
@@ -201,9 +204,11 @@ void DesktopProgram::reconcile() {
         settings_.reset(
             new SettingsDialog(main_.settingsWindow, std::move(actions), mainWindow_.get()));
       }
-      settings_->sync();
-      // Window-modal without a nested event loop: the passes stop by the core's state.
-      if (!settings_->isVisible()) settings_->open();
+      if (!settings_->isVisible()) {
+        settings_->sync();
+        // Window-modal without a nested event loop: the passes stop by the core's state.
+        settings_->open();
+      }
       break;
     case WindowState::Hidden:
       if (settings_ && settings_->isVisible()) settings_->hide();
