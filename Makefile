@@ -16,6 +16,7 @@ build: configure
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@FUZZ_SECONDS=$${FUZZ_SECONDS:-15} scripts/run-fuzz
 
 run: build
 	@scripts/run-demo $(BUILD)

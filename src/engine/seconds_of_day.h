@@ -9,3 +9,13 @@ constexpr double secondsOfDay(double hours, double minutes, double seconds) {
 constexpr double secondsOfDay(const TimeTriple& t) {
   return secondsOfDay(t.hours, t.minutes, t.seconds);
 }
+
+// The three times of one train in seconds of day: T1 entry, T2 arrival, T3 departure.
+struct TrainTimes {
+  double entry = 0;
+  double arrival = 0;
+  double departure = 0;
+};
+constexpr TrainTimes trainTimes(const TrainEntry& t) {
+  return {secondsOfDay(t.entryTime), secondsOfDay(t.arrivalTime), secondsOfDay(t.departureTime)};
+}

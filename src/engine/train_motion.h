@@ -14,3 +14,22 @@ struct TrainMotion {
 constexpr int trainPictureElement(int k) {
   return k < 4 ? k + 3 : k + 7;
 }
+
+// A train runs in at full speed until seven seconds before its arrival and brakes in the
+// last six; its doors open two seconds after it stops and close two seconds before it
+// leaves; ninety seconds after leaving it is back at home for the next day.
+inline constexpr double kRunInEndSeconds = 7;
+inline constexpr double kBrakingLeadSeconds = 6;
+inline constexpr double kDoorDelaySeconds = 2;
+inline constexpr double kHomeDelaySeconds = 90;
+
+// Speed changes, pixels per pass.
+inline constexpr double kRunInGain = 1;
+inline constexpr double kBrakingRate = 0.02;
+inline constexpr double kCreepSpeed = 0.1;  // rightward; leftward trains creep at -0.1
+inline constexpr double kPullOutRate = 0.01;
+
+// Passes per second the placement at load reckons with, one for each phase of the run.
+inline constexpr double kRunningPassesPerSecond = 39;
+inline constexpr double kStandingPassesPerSecond = 28;
+inline constexpr double kDepartedPassesPerSecond = 27;

@@ -5,36 +5,6 @@
 #include <exception>
 #include <iostream>
 
-namespace {
-
-// The chooser's handlers take the main window in the core now merging; until then they
-// take the program folder alone. Either form is called as the core declares it.
-template <class Chooser>
-void loadChooser(Chooser& c, Tovarek2& main) {
-  if constexpr (requires { c.Form_Load(main); })
-    c.Form_Load(main);
-  else
-    c.Form_Load(main.programFolder);
-}
-
-template <class Chooser>
-void changeDrive(Chooser& c, Tovarek2& main, const std::filesystem::path& p) {
-  if constexpr (requires { c.Drive1_Change(main, p); })
-    c.Drive1_Change(main, p);
-  else
-    c.Drive1_Change(p);
-}
-
-template <class Chooser>
-void changeFolder(Chooser& c, Tovarek2& main, const std::filesystem::path& p) {
-  if constexpr (requires { c.Dir1_Change(main, p); })
-    c.Dir1_Change(main, p);
-  else
-    c.Dir1_Change(p);
-}
-
-}  // namespace
-
 DesktopProgram::DesktopProgram(Tovarek2& main, QtWindowSystem& windows, Options options)
     : main_(main),
       windows_(windows),
@@ -74,7 +44,7 @@ void DesktopProgram::start() {
                        [this] { finishRun(); });
   handle([this] {
     StartupWindow& chooser = main_.startupWindow;
-    loadChooser(chooser, main_);
+    chooser.Form_Load(main_);
     if (options_.station) {
       // As if the user had chosen the file and pressed "乗車".
       chooser.選択_Click(*options_.station);
@@ -114,10 +84,10 @@ void DesktopProgram::reconcile() {
   if (ending_) return;
   StartupActions chooser{
       [this](const std::filesystem::path& p) {
-        handle([this, p] { changeDrive(main_.startupWindow, main_, p); });
+        handle([this, p] { main_.startupWindow.Drive1_Change(main_, p); });
       },
       [this](const std::filesystem::path& p) {
-        handle([this, p] { changeFolder(main_.startupWindow, main_, p); });
+        handle([this, p] { main_.startupWindow.Dir1_Change(main_, p); });
       },
       [this](const std::string& n) { handle([this, n] { main_.startupWindow.選択_Click(n); }); },
       [this](const std::string& n) {

@@ -33,6 +33,7 @@ struct ElementBase {
   bool visible = true;
   std::uint64_t revision = 0;
   std::string toolTip;
+  std::string parent;  // the containing element ("Picture3", "Picture4(2)"); empty = the window
 
   void setVisible(bool v) {
     if (visible != v) {
@@ -106,4 +107,5 @@ struct CheckBoxElement : ElementBase {
 struct MenuEntry {
   std::string name;     // "IDMNew"
   std::string caption;  // "乗り換え"
+  std::string parent;   // the menu it sits under ("IDMFille"); empty = the menu bar
 };

@@ -31,7 +31,8 @@ enum class VoiceEvent {
 class VoiceListener {
  public:
   virtual ~VoiceListener() = default;
-  // Started, Stopped, Rewound come on the caller's thread; Ended on the rendering thread.
+  // Started, Stopped, Rewound come on the caller's thread; Ended on the UI thread too, when
+  // the mixer's owner collects it (Mixer::deliverEvents), never on the rendering thread.
   virtual void onVoiceEvent(VoiceId voice, VoiceEvent event) = 0;
 };
 

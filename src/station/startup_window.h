@@ -22,13 +22,14 @@ class StartupWindow {
   std::uint64_t revision = 0;      // moves whenever a list or the choice changes
   std::string error;               // why the station folder could not be listed, if so
 
-  // Loads the window (design settings, lists on the station folder) and shows it.
-  void Form_Load(const ProgramFolder& programFolder);
+  // Loads the window (design settings, lists on the program folder's station folder,
+  // nothing chosen) and shows it.
+  void Form_Load(Tovarek2& main);
   // The folder list's folder changed: list its files, then pin to the station folder.
-  void Dir1_Change(const std::filesystem::path& newFolder);
+  void Dir1_Change(Tovarek2& main, const std::filesystem::path& newFolder);
   // The user picked a drive: the folder list follows it, then everything returns to the
   // program folder's volume and the station folder.
-  void Drive1_Change(const std::filesystem::path& newDrive);
+  void Drive1_Change(Tovarek2& main, const std::filesystem::path& newDrive);
   // The user clicked a file of the list.
   void 選択_Click(const std::string& name);
   // The user double-clicked a file: selected, then as "乗車".
@@ -42,6 +43,6 @@ class StartupWindow {
   void closeBox(Tovarek2& main);
 
  private:
-  void listFiles();
+  void listFiles(Tovarek2& main);
   std::filesystem::path stationFolder_;
 };

@@ -75,6 +75,7 @@ class Tovarek2 {
   double loadSecond = 0;
   double loadMinute = 0;
   std::string loadedStation;  // the bare name of the station file now running
+  std::uint64_t loads = 0;    // stations loaded successfully since the program started
 
   // Voices of the station now running, and the decoded pictures it can show.
   std::array<TrainVoices, kTrainCount> trainVoices;
@@ -92,6 +93,7 @@ class Tovarek2 {
   // ---- Windows -------------------------------------------------------------------------
   WindowState mainWindowState = WindowState::Unloaded;
   std::string title;  // the main window's title
+  std::uint64_t titleRevision = 0;
   StartupWindow startupWindow;
   SettingsWindow settingsWindow;
   bool ended = false;  // the program has been told to end
@@ -132,17 +134,22 @@ class Tovarek2 {
   double currentSecond() const;
 
   // ---- Load and start (station/) ---------------------------------------------------------
-  // Loads the start-up window's chosen station and starts it (steps 1 to 12; the runners
-  // then run the passes). Returns false when the load failed: the running station, if
-  // any, is untouched, the error has gone to the window system, and for a first load the
-  // program has been told to end with status 1.
+  // Loads the start-up window's chosen station and starts it: trains placed, boards set
+  // for the load's minute, title, window shown; the runners then run the passes. Returns
+  // false when the load failed: the running station, if any, is untouched, the error has
+  // gone to the window system, and for a first load the program has been told to end
+  // with status 1.
   bool Form_Load();
   // The chosen name is loaded; returns the error message instead of reporting it.
   std::optional<std::string> loadStation(const std::string& name);
 
   // ---- Timetable engine (engine/) --------------------------------------------------------
+  // Train k's element shows its closed (open) bitmap; without that bitmap it keeps what it
+  // shows. Asking for the bitmap it already shows costs nothing.
   void setClosedPicture(int k);
   void setOpenPicture(int k);
+  // The picture of a train at the platform: closed for doorsOpen 0, open for 1, else as is.
+  void setDoorPicture(int k);
   void HomeTrains();
   void MeasureSinceEntry();
   void PlaceRunningTrains(double s);
@@ -169,14 +176,22 @@ class Tovarek2 {
   bool passesHeld() const { return settingsWindow.isOpen(); }
   bool stationRunning() const { return mainWindowState != WindowState::Unloaded; }
 
-  // Cell addressing of a board row (element numbers of the layout).
+  // Cell addressing of a board row (element numbers of the layout). Rows 4 to 7 of the
+  // hour, minute, first, destination and type cells are the spare cells of trains 8b + 4
+  // to 8b + 7 (not the colons, "行" or strips, which only the four rows have).
   TextElement& hourCell(int b, int r);
   TextElement& minuteCell(int b, int r);
   TextElement& firstCell(int b, int r);
   TextElement& destinationCell(int b, int r);
   PictureElement& typeCell(int b, int r);
+  TextElement& colonCell(int b, int r);
+  TextElement& rowLabelCell(int b, int r);  // the "行" after the destination
   // Strip i (0..9: Picture8 upper, lower, Picture9 upper, ... Picture12 lower) of a row.
   PictureElement& coverStrip(int b, int r, int i);
+
+  // The load's type pictures of the board rows and spare cells: Picture5(j) shows train j,
+  // Picture7(j) train 16 + j, from the bitmaps the load decoded.
+  void SetBoardPictures();
 
   // ---- Clock, bells, menus (clock/) -----------------------------------------------------
   void TMC_Timer();

@@ -135,6 +135,33 @@ TEST(BitBlt, SurfacesOfDifferentSizesClipToTheSmaller) {
   }
 }
 
+// A transfer within one surface reads the source as it was before the transfer began,
+// whichever way the rectangles overlap.
+TEST(BitBlt, OverlappingTransfersWithinOneSurfaceReadTheOldPixels) {
+  const std::vector<BltCase> cases = {
+      {"down by one row", 0, 1, 6, 4, 0, 0},
+      {"down by two rows, shifted right", 1, 2, 5, 3, 0, 0},
+      {"up by one row", 0, 0, 6, 4, 0, 1},
+      {"right within the same rows", 2, 0, 4, 5, 0, 0},
+      {"left within the same rows", 0, 0, 4, 5, 2, 0},
+      {"right by one pixel", 1, 1, 5, 3, 0, 1},
+      {"down and left", 0, 1, 5, 4, 1, 0},
+      {"up and right", 1, 0, 5, 4, 0, 1},
+      {"onto itself", 0, 0, 6, 5, 0, 0},
+      {"down past the bottom edge", 0, 3, 6, 5, 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (RasterOp op : {RasterOp::SRCCOPY, RasterOp::SRCAND, RasterOp::SRCINVERT}) {
+      Surface s = patterned(6, 5, 0x00A05000);
+      const Surface before = s;
+      const Surface want = reference(before, c.x, c.y, c.w, c.h, before, c.sx, c.sy, op);
+      BitBlt(s, c.x, c.y, c.w, c.h, s, c.sx, c.sy, op);
+      expectSame(s, want);
+    }
+  }
+}
+
 TEST(BitBlt, RasterOpsCombineBitByBit) {
   struct OpCase {
     const char* name;
