@@ -1,6 +1,7 @@
 #include "gui/element_widgets.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "gui/element_style.h"
 
@@ -38,10 +39,16 @@ void TextWidget::paintEvent(QPaintEvent*) {
     drawBorder(p, *this);
     text.adjust(2, 1, -2, -1);
   }
-  p.setFont(font_);
+  const QString line = QString::fromStdString(element_.text);
+  // The stand-in Gothic fonts set digits wider than the board's own: a text that would
+  // overrun its cell is drawn condensed rather than cut off.
+  QFont font = font_;
+  const int advance = QFontMetrics(font).horizontalAdvance(line);
+  if (advance > text.width() && text.width() > 0)
+    font.setStretch(std::max(50, 100 * text.width() / advance));
+  p.setFont(font);
   p.setPen(colourFromBgr(element_.foreColour));
-  p.drawText(text, static_cast<int>(alignmentFor(element_.align)) | Qt::TextSingleLine,
-             QString::fromStdString(element_.text));
+  p.drawText(text, static_cast<int>(alignmentFor(element_.align)) | Qt::TextSingleLine, line);
 }
 
 PictureWidget::PictureWidget(const PictureElement& element, QWidget* parent, QImage fallback)
