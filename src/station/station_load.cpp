@@ -1,9 +1,9 @@
 #include "station/station_load.h"
 
-#include "platform/bmp_reader.h"
+#include "platform/bitmap_cache.h"
 #include "platform/load_error.h"
 #include "platform/program_folder.h"
-#include "platform/wave_loader.h"
+#include "platform/sound_cache.h"
 #include "station/station_file.h"
 
 namespace {
@@ -26,16 +26,11 @@ class Stager {
   void sound(const char* field, int train, int period, std::string_view folderName,
              const std::string& name, const std::string& what) {
     const std::string rel = folder_.relativePath(folderName, name, ".wav", what);
-    auto& data = s_.sounds[rel];
-    if (!data) {
-      try {
-        data = loadWave(folder_.resolve(rel));
-      } catch (const LoadError& e) {
-        s_.sounds.erase(rel);
-        throw LoadError(std::string(e.what()) + " (" + what + ")");
-      }
+    try {
+      s_.voices.push_back({field, train, period, sounds_.get(folder_.resolve(rel))});
+    } catch (const LoadError& e) {
+      throw LoadError(std::string(e.what()) + " (" + what + ")");
     }
-    s_.voices.push_back({field, train, period, data});
   }
 
   std::string picture(std::string_view folderName, const std::string& name, std::string_view suffix,
@@ -45,7 +40,7 @@ class Stager {
     auto& bitmap = s_.bitmaps[rel];
     if (!bitmap) {
       try {
-        bitmap = std::make_shared<const Surface>(loadBmp(folder_.resolve(rel)));
+        bitmap = bitmaps_.get(folder_.resolve(rel));
       } catch (const LoadError& e) {
         s_.bitmaps.erase(rel);
         throw LoadError(std::string(e.what()) + " (" + what + ")");
@@ -55,8 +50,11 @@ class Stager {
   }
 
  private:
+  // Decoded once per file on disk, however many values name it or however they spell it.
   const ProgramFolder& folder_;
   StagedStation& s_;
+  BitmapCache bitmaps_;
+  SoundCache sounds_;
 };
 
 }  // namespace

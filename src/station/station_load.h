@@ -27,7 +27,6 @@ struct StagedStation {
   StationRecord record;
   std::vector<StagedVoice> voices;                                // 164, in load order
   std::map<std::string, std::shared_ptr<const Surface>> bitmaps;  // by relative path
-  std::map<std::string, std::shared_ptr<const SampleData>> sounds;
   std::array<std::string, 3> periodPaths;
   std::string frontPath;
   std::array<std::string, 6> overlayPaths;
